@@ -1,14 +1,35 @@
+#include "app/CCommandLineInfo.h"
+#include "app/CZelApp.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CCommandLineInfo commandLine = CCommandLineInfo::Parse(arguments);
+    if (commandLine.m_nShellCommand == CCommandLineInfo::ShowHelp) {
+        std::fputs(qPrintable(CCommandLineInfo::Usage()), stdout);
+        return 0;
+    }
+    if (commandLine.m_nShellCommand == CCommandLineInfo::Invalid) {
+        std::fprintf(stderr, "vkt: %s\n%s", qPrintable(commandLine.m_strError),
+                     qPrintable(CCommandLineInfo::Usage()));
+        return 2;
+    }
+
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vkt"));
+    QApplication::setOrganizationName(QStringLiteral("Varomel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("varomel"));
     InstallFontSubstitutions();
     InstallJapaneseTranslations(app);
     InstallGuiMessageBoxes();
-    QMainWindow window;
-    window.show();
-    return app.exec();
+
+    CZelApp theApp;
+    if (!theApp.InitInstance(commandLine))
+        return theApp.ExitCode();
+    return QApplication::exec();
 }
