@@ -31,6 +31,7 @@ void CCellListPopup::Open(const std::vector<std::string>& entries, const std::st
             continue; // unused places of the list
         auto* item = new QListWidgetItem(SjisToQt(entry), this);
         item->setData(Qt::UserRole, QByteArray::fromStdString(entry));
+        item->setSizeHint(QSize(0, globalCellRect.height())); // rows as high as the grid's
         if (entry == current && !currentItem())
             setCurrentItem(item);
     }
@@ -49,7 +50,11 @@ void CCellListPopup::PlaceUnder(const QRect& globalCellRect) {
     const int scrollBar =
         count() > kMaxVisibleEntries ? verticalScrollBar()->sizeHint().width() : 0;
     const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height();
-    const QSize size(std::max(globalCellRect.width(), sizeHintForColumn(0) + frame + scrollBar),
+    int textWidth = 0;
+    for (int row = 0; row < count(); ++row)
+        textWidth = std::max(textWidth, fontMetrics().horizontalAdvance(item(row)->text()));
+    textWidth += fontMetrics().horizontalAdvance(QStringLiteral("MM")); // margins
+    const QSize size(std::max(globalCellRect.width(), textWidth + frame + scrollBar),
                      rows * rowHeight + frame);
     QPoint position = globalCellRect.bottomLeft() + QPoint(0, 1);
     const QScreen* screen = parentWidget()->screen();
