@@ -1,0 +1,22 @@
+#pragma once
+// Roster records built in code for the print tests. Texts are Shift-JIS; rows, days and
+// entries count from 1 as the user sees them.
+#include "doc/RosterRecord.h"
+
+#include <string>
+#include <string_view>
+
+// The Shift-JIS bytes of a UTF-8 literal.
+std::string Sjis(std::string_view utf8);
+
+struct DutyFixture {
+    std::string abbrev;
+    std::string name;
+    std::string work;
+    std::string remarks;
+    std::string printPage;
+};
+
+void SetStaffName(RosterRecord& record, int row, std::string_view name);
+void SetDayCode(RosterRecord& record, int row, int day, std::string_view code);
+void SetDuty(RosterRecord& record, int entry, const DutyFixture& duty);
