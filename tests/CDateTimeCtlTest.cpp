@@ -5,6 +5,7 @@
 #include "platform/SjisText.h"
 #include "platform/qt/QtText.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QPushButton>
@@ -234,6 +235,16 @@ TEST_F(CDateTimeCtlTest, LayoutOfTheSelector) {
     const auto* button = m_selector.findChild<QPushButton*>();
     EXPECT_EQ(button->geometry(), QRect(157, 18, 35, 18));
     EXPECT_FALSE(button->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(CDateTimeCtlTest, TheListDropsBelowItsBox) {
+    Create(false);
+    CCaptionCombo* years = m_lists[0];
+    years->setCurrentIndex(36);
+    years->showPopup();
+    const QWidget* popup = years->view()->window();
+    EXPECT_GE(popup->geometry().top(), years->mapToGlobal(QPoint(0, years->height())).y() - 1);
+    years->hidePopup();
 }
 
 TEST_F(CDateTimeCtlTest, OnlyTheListsScaleWithTheFont) {

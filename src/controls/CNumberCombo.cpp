@@ -18,6 +18,14 @@ int ClosedHeight(const QFont& font) {
     return QFontMetrics(font).height() + 8;
 }
 
+// The style's own arrow and margins leave too little of a narrow list for a four-digit year;
+// the list drops below the box, into the room the rectangle leaves for it.
+QString CompactStyle(const QFont& font) {
+    return QStringLiteral("QComboBox { padding-left: 2px; padding-right: 0px; combobox-popup: 0; }"
+                          " QComboBox::drop-down { width: %1px; }")
+        .arg(QFontMetrics(font).height() + 1);
+}
+
 // A run of digits too long for an int names no entry.
 int TypedNumber(const std::string& digits, bool& valid) {
     int number = 0;
@@ -42,6 +50,7 @@ BOOL CNumberCombo::Create(const QFont& font, const RECT& rect, QWidget* parent, 
     const RECT scaled = ScaleRectToFont(rect, LogFontHeight(font));
     setEditable((style & CBS_DROPDOWNLIST) != CBS_DROPDOWNLIST);
     setFont(font);
+    setStyleSheet(CompactStyle(font));
     if (!PlaceChild(this, parent, scaled, style))
         return FALSE;
     const int closed = ClosedHeight(font);
