@@ -103,7 +103,6 @@ void CNumberCombo::keyPressEvent(QKeyEvent* event) {
 
 void CNumberCombo::OnDigit(char digit) {
     m_typingTimer.start();
-    ++m_nTypedCount;
     m_strTyped += digit;
     bool valid = false;
     const int number = TypedNumber(m_strTyped, valid);
@@ -113,9 +112,8 @@ void CNumberCombo::OnDigit(char digit) {
 
 void CNumberCombo::OnTypingPause() {
     m_typingTimer.stop();
-    if (m_nListType == 3 && m_nTypedCount == 1 && m_strTyped == "0")
+    if (m_nListType == 3 && m_strTyped == "0")
         setCurrentIndex(0);
-    m_nTypedCount = 0;
     m_strTyped.clear();
     OnSelChange();
 }

@@ -43,8 +43,7 @@ private:
 
     int m_nListType = 0;
     int m_nBase = 0;
-    int m_nTypedCount = 0;
-    std::string m_strTyped;
+    std::string m_strTyped; // the digits typed since the last pause
     std::string m_strLastText;
     QWidget* m_pOwner = nullptr;
     UINT m_nNotifyId = 0;
