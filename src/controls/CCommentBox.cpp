@@ -24,19 +24,14 @@ void CCommentBox::Create(const QFont& font, const RECT& rect, QWidget* parent, U
     setFrame((style & WS_BORDER) != 0);
     PlaceChild(this, parent, ScaleRectToFont(rect, LogFontHeight(font)), style);
     setFont(font);
-    m_bPolling = FALSE;
 }
 
 void CCommentBox::EnableChangeNotify(BOOL enable) {
-    if (enable == TRUE) {
-        if (!m_bPolling) {
-            m_timer.start();
-            m_bPolling = TRUE;
-        }
-    } else if (m_bPolling) {
+    // A second call in the same direction leaves the timer as it runs.
+    if (enable == TRUE && !m_timer.isActive())
+        m_timer.start();
+    else if (enable != TRUE)
         m_timer.stop();
-        m_bPolling = FALSE;
-    }
 }
 
 std::string CCommentBox::GetText() const {

@@ -37,7 +37,6 @@ public:
 
 private:
     QWidget* m_pOwner = nullptr;
-    BOOL m_bPolling = FALSE;
     std::string m_strLastText;
     UINT m_nNotifyId = 0;
     std::string m_strLoadedText;
