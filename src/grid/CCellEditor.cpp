@@ -1,6 +1,6 @@
 #include "grid/CCellEditor.h"
 
-#include "grid/CByteLimitValidator.h"
+#include "platform/qt/CByteLimitValidator.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "grid/CByteLimitValidator.h"
+#include "platform/qt/CByteLimitValidator.h"
 
 #include "platform/qt/QtText.h"
 
