@@ -153,6 +153,7 @@ bool CZelApp::OnFileSaveAs() {
 }
 
 bool CZelApp::DoSave(const QString& path) {
+    m_pView->CommitPendingInput();
     if (!m_doc.OnSaveDocument(LocalPath(path)))
         return false;
     AddToRecentFileList(path);
@@ -161,6 +162,7 @@ bool CZelApp::DoSave(const QString& path) {
 }
 
 bool CZelApp::SaveModified() {
+    m_pView->CommitPendingInput();
     if (!m_doc.IsModified())
         return true;
     const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(DocumentTitle());

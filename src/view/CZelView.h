@@ -1,22 +1,101 @@
 #pragma once
+// The roster view: the date selector, the duty legend and the comment box in a 40-pixel strip,
+// and below them the roster grid, which shows the document's record and writes every change
+// into it at once.
+#include "controls/CCommentBox.h"
+#include "controls/CDateTimeCtl.h"
+#include "controls/CImeSwitch.h"
+#include "controls/CInfoLabel.h"
 #include "platform/qt/CCmdTarget.h"
 
+#include <QFont>
 #include <QWidget>
+#include <string>
 
+class CCellGrid;
 class CZelDoc;
+class QMenu;
+struct RosterRecord;
 
-// The roster view. For now it shows the background only; the grid and the controls follow.
+// Spans of the last selection walk in either grid; -1 until the first walk.
+extern int g_nCopyRowSpan;
+extern int g_nCopyColSpan;
+
 class CZelView : public QWidget, public CCmdTarget {
     Q_OBJECT
 public:
-    explicit CZelView(CZelDoc* pDoc, QWidget* parent = nullptr);
+    static constexpr int kStripHeight = 40;
 
-    // Run after every New and Open.
+    explicit CZelView(CZelDoc* pDoc, QWidget* parent = nullptr);
+    ~CZelView() override;
+
+    // Run after every New and Open: shows the record anew and leaves it unmodified.
     virtual void OnInitialUpdate();
+
+    // Brings what the comment box has not reported yet into the record (it is watched every
+    // 200 ms): before a save, a close or a print.
+    void CommitPendingInput();
 
     bool OnCommand(UINT id) override;
     bool OnUpdateCommand(UINT id, CCmdUI& ui) override;
 
+    // Record -> grid and controls.
+    void LoadStaffRows();
+    void LoadRowUnderlines();
+    void LoadComment();
+    void RebuildDutyLists();
+    void UpdateDayHeaders(int firstWeekday);
+    void SetDayColumnColor(long column, COLORREF colour);
+    void ApplyRowUnderline(long row, bool on);
+    LRESULT OnDateChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCommentChanged(WPARAM wParam, LPARAM lParam);
+
+    // Grid -> record: the text of one cell into its field, cut to the field on a whole
+    // character; the grid then shows what was stored.
+    void StoreCellText(long row, long column, const std::string& text);
+
+    // Grid events.
+    void KeyDown(short* keyCode, short shift);
+    void EditStarting(long row, long column, BOOL* cancel);
+    void EditCommitted(long row, long column);
+    void EditFinished();
+    void MouseUp(short button, short shift, float x, float y);
+
+    void OnPersonColumnSetting();
+    void OnUpdatePersonColumnSetting(CCmdUI& ui) const;
+
+    CCellGrid* Grid() const { return m_pGrid; }
+    CDateTimeCtl& DateSelector() { return m_dateSelector; }
+    CInfoLabel& Legend() { return m_legend; }
+    CCommentBox& CommentBox() { return m_commentBox; }
+    QMenu* CellMenu() const { return m_pCellMenu; }
+    int FirstWeekday() const { return m_nFirstWeekday; }
+    int PersonColumn() const { return m_bPersonColumn; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void customEvent(QEvent* event) override;
+
 private:
+    void InitialiseControls();
+    void InitialiseGrid();
+    void SetColumnWidths();
+    void ConnectGridEvents();
+    bool HasEditCell() const;
+
+    CCellGrid* m_pGrid = nullptr;
     CZelDoc* m_pDoc;
+    CDateTimeCtl m_dateSelector;
+    CInfoLabel m_legend;
+    QFont m_font;
+    CImeSwitch m_ime;
+    CCommentBox m_commentBox;
+    RosterRecord* m_pRecord;
+    QMenu* m_pCellMenu = nullptr;
+    long m_nEditRow = -1; // no edit cell until the first edit starts
+    long m_nEditCol = -1;
+    int m_nPrintMode = 0;
+    BOOL m_bInitialized = FALSE;
+    int m_nFirstWeekday = 0;
+    int m_bPersonColumn = 0;
 };
