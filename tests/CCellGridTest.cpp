@@ -532,6 +532,20 @@ TEST_F(RosterGridTest, EscapeCancelsWithoutCommit) {
     EXPECT_FALSE(m_pGrid->IsEditing());
 }
 
+TEST_F(RosterGridTest, FinishEditAcceptsWhatIsTyped) {
+    m_pGrid->SetCellText(3, 4, "old");
+    Select(3, 4);
+    Key(Qt::Key_F2);
+    QTest::keyClicks(Editor(), "new");
+    TakeEvents();
+    m_pGrid->FinishEdit();
+    EXPECT_EQ(TakeEvents(), (std::vector<std::string>{"EditCommitted 3 4", "EditFinished"}));
+    EXPECT_EQ(m_pGrid->GetCellText(3, 4), "oldnew");
+    EXPECT_FALSE(m_pGrid->IsEditing());
+    m_pGrid->FinishEdit();
+    EXPECT_TRUE(TakeEvents().empty()) << "nothing open, nothing raised";
+}
+
 TEST_F(RosterGridTest, AcceptingUnchangedTextCommitsNothing) {
     m_pGrid->SetCellText(3, 4, "\x85\x40"); // no character: shown as U+FFFD
     Select(3, 4);

@@ -13,6 +13,8 @@
 #include <QClipboard>
 #include <QDate>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <gtest/gtest.h>
@@ -299,6 +301,24 @@ TEST_F(CZelViewTest, CommentChangesReachTheRecordCutToFortyBytes) {
     view.CommentBox().setText(QString(50, QLatin1Char('x')));
     view.CommitPendingInput();
     EXPECT_EQ(std::string(Record().comment, 40), std::string(40, 'x'));
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(CZelViewTest, TextStillInTheCellEditorReachesTheRecordBeforeASave) {
+    view.OnPersonColumnSetting();
+    Grid().SelectRange(9, 1, 9, 1);
+    Grid().setFocus();
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QApplication::sendEvent(&Grid(), &f2);
+    ASSERT_TRUE(Grid().IsEditing());
+    auto* editor = Grid().findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(editor, &typed);
+    EXPECT_EQ(FieldText(Record().staff[8].name), "");
+
+    view.CommitPendingInput();
+    EXPECT_EQ(FieldText(Record().staff[8].name), "a");
     EXPECT_TRUE(doc.IsModified());
 }
 

@@ -125,6 +125,9 @@ public:
     // Settles a scroll to the current cell that a selection has asked for.
     QRect GetCellRect(long row, long column);
     bool IsEditing() const { return m_edit.has_value(); }
+    // Accepts what is typed in an open line editor (before a save or a print); an open list
+    // closes without a pick.
+    void FinishEdit();
 
 signals:
     void KeyDown(short* keyCode, short shift);

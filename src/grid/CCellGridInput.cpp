@@ -390,6 +390,13 @@ void CCellGrid::AcceptListPick(const QByteArray& item) {
         emit EditFinished();
 }
 
+void CCellGrid::FinishEdit() {
+    if (m_edit && !m_edit->list)
+        AcceptLineEdit();
+    else
+        CancelEdit();
+}
+
 void CCellGrid::CancelEdit() {
     if (!m_edit)
         return;

@@ -32,8 +32,8 @@ public:
     // Run after every New and Open: shows the record anew and leaves it unmodified.
     virtual void OnInitialUpdate();
 
-    // Brings what the comment box has not reported yet into the record (it is watched every
-    // 200 ms): before a save, a close or a print.
+    // Brings into the record what is still typed in an open cell editor, and what the comment
+    // box has not reported yet (it is watched every 200 ms): before a save, a close or a print.
     void CommitPendingInput();
 
     bool OnCommand(UINT id) override;

@@ -83,6 +83,7 @@ LRESULT CZelView::OnCommentChanged(WPARAM, LPARAM) {
 void CZelView::CommitPendingInput() {
     if (!m_bInitialized)
         return;
+    m_pGrid->FinishEdit();
     m_commentBox.CheckForChange();
     QCoreApplication::sendPostedEvents(this, CMessageEvent::EventType());
 }
