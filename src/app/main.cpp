@@ -3,6 +3,7 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QFont>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -25,6 +26,8 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Varomel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("varomel"));
     InstallFontSubstitutions();
+    // Menus, dialogs and the status bar in a Japanese face rather than a Latin one with fallbacks.
+    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
     InstallJapaneseTranslations(app);
     InstallGuiMessageBoxes();
 
