@@ -1,7 +1,6 @@
 #include "print/CDayPrintout.h"
 
-#include "RecordFixture.h"
-#include "RecordingDC.h"
+#include "PrintExpectations.h"
 
 #include <algorithm>
 #include <cstring>
@@ -13,14 +12,6 @@ namespace {
 
 using Line = RecordingDC::Line;
 using Text = RecordingDC::Text;
-
-const CFont kNormal(Sjis("ＭＳ 明朝"), 30, FW_NORMAL);
-const CFont kBold(Sjis("ＭＳ 明朝"), 45, FW_BOLD);
-
-// A rule between two points given in millimetres, y down.
-Line Rule(int x1, int y1, int x2, int y2, int width) {
-    return {{x1 * 10, -y1 * 10}, {x2 * 10, -y2 * 10}, CPen(PS_SOLID, width, RGB(0, 0, 0))};
-}
 
 // A body text's y in body row a (0 = header row).
 int TextY(int a) {

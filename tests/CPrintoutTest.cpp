@@ -1,16 +1,12 @@
 #include "print/CMonthlyPrintout.h"
 
-#include "RecordFixture.h"
-#include "RecordingDC.h"
+#include "PrintExpectations.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using Text = RecordingDC::Text;
-
-const CFont kNormal(Sjis("ＭＳ 明朝"), 30, FW_NORMAL);
-const CFont kBold(Sjis("ＭＳ 明朝"), 45, FW_BOLD);
 
 TEST(CPrintout, PreparesTheDeviceForTransparentTextInTenthsOfAMillimetre) {
     RecordingDC dc;
