@@ -26,6 +26,17 @@ void InsertIntoColumn(Entry (&column)[kDutyEntries], int entry) {
     std::memset(&column[index], 0, sizeof(Entry));
 }
 
+// An entry is one value in each of the six columns.
+template <typename Action>
+void ForEachDutyColumn(DutyTable& duty, Action action) {
+    action(duty.abbrev);
+    action(duty.name);
+    action(duty.work);
+    action(duty.remarks);
+    action(duty.printPage);
+    action(duty.underline);
+}
+
 } // namespace
 
 std::string BuildDayColumnList(const DutyTable& duty) {
@@ -75,23 +86,13 @@ void InsertStaffRow(RosterRecord& record, int row) {
 void DeleteDutyEntry(DutyTable& duty, int entry) {
     if (!IsRowNumber(entry))
         return;
-    DeleteFromColumn(duty.abbrev, entry);
-    DeleteFromColumn(duty.name, entry);
-    DeleteFromColumn(duty.work, entry);
-    DeleteFromColumn(duty.remarks, entry);
-    DeleteFromColumn(duty.printPage, entry);
-    DeleteFromColumn(duty.underline, entry);
+    ForEachDutyColumn(duty, [entry](auto& column) { DeleteFromColumn(column, entry); });
 }
 
 void InsertDutyEntry(DutyTable& duty, int entry) {
     if (!IsRowNumber(entry))
         return;
-    InsertIntoColumn(duty.abbrev, entry);
-    InsertIntoColumn(duty.name, entry);
-    InsertIntoColumn(duty.work, entry);
-    InsertIntoColumn(duty.remarks, entry);
-    InsertIntoColumn(duty.printPage, entry);
-    InsertIntoColumn(duty.underline, entry);
+    ForEachDutyColumn(duty, [entry](auto& column) { InsertIntoColumn(column, entry); });
 }
 
 int FirstWeekdayOfMonth(int year, int month) {
