@@ -1,5 +1,5 @@
-#include "app/Resource.h"
 #include "dialogs/CDutyNameDlg.h"
+#include "app/Resource.h"
 #include "doc/CZelDoc.h"
 #include "view/CZelView.h"
 
@@ -28,7 +28,8 @@ constexpr UINT kRefusal = MB_OK | MB_ICONINFORMATION;
 void FillDutyTable(RosterRecord& record) {
     for (int entry = 1; entry <= kDutyEntries; ++entry) {
         const std::string n = std::to_string(entry);
-        SetDuty(record, entry, {"a" + n, Sjis("勤務") + n, "w" + n, "r" + n, entry % 2 ? "1" : "2"});
+        SetDuty(record, entry,
+                {"a" + n, Sjis("勤務") + n, "w" + n, "r" + n, entry % 2 ? "1" : "2"});
         record.duty.underline[entry - 1] = entry % 3 == 0 ? 1 : 0;
     }
     record.duty.name[5][18] = 'j';
@@ -74,8 +75,8 @@ TEST_F(DutyDialog, SetUpShowsTheTableWithNoRowSelected) {
     EXPECT_EQ(dialog->findChild<QPushButton*>("2")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
     ASSERT_EQ(Grid().GetRowCount(), 81);
     ASSERT_EQ(Grid().GetColumnCount(), 6);
-    const char* captions[] = {"No.", "略称", "勤務名称", "所定勤務", "備考",
-                              "印刷時のｺﾒﾝﾄに表示するﾍﾟｰｼﾞ番号"};
+    const char* captions[] = {"No.",      "略称", "勤務名称",
+                              "所定勤務", "備考", "印刷時のｺﾒﾝﾄに表示するﾍﾟｰｼﾞ番号"};
     for (long column = 0; column < 6; ++column)
         EXPECT_EQ(CellUtf8(Grid(), 0, column), captions[column]);
     EXPECT_EQ(Grid().GetCellText(1, 0), " 1");
@@ -239,16 +240,22 @@ TEST_P(DutyDialogRowCommand, SavesFirstThenMovesAllSixColumns) {
         const std::string expected = source == 0 ? zero : EntryBytes(saved.duty, source);
         EXPECT_EQ(EntryBytes(record.duty, entry), expected);
         EXPECT_EQ(Grid().GetCellText(entry, 1), FieldText(record.duty.abbrev[entry - 1]));
-        EXPECT_EQ(dialog->IsUnderlined(entry), entry != 40 && record.duty.underline[entry - 1] == 1);
+        EXPECT_EQ(dialog->IsUnderlined(entry),
+                  entry != 40 && record.duty.underline[entry - 1] == 1);
     }
     EXPECT_EQ(std::memcmp(&record.staff, &before.staff, sizeof record.staff), 0);
     EXPECT_EQ(SelectionOf(Grid()), (Selection{0, 0, 0, 0}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, DutyDialogRowCommand,
-                         testing::Values(DutyRowCase{ID_DELETE_ROW, 1}, DutyRowCase{ID_DELETE_ROW, 80},
+                         testing::Values(DutyRowCase{ID_DELETE_ROW, 1},
+                                         DutyRowCase{ID_DELETE_ROW, 80},
                                          DutyRowCase{ID_INSERT_ROW, 1},
-                                         DutyRowCase{ID_INSERT_ROW, 80}));
+                                         DutyRowCase{ID_INSERT_ROW, 80}),
+                         [](const testing::TestParamInfo<DutyRowCase>& param) {
+                             return (param.param.id == ID_DELETE_ROW ? "Delete" : "Insert") +
+                                    std::to_string(param.param.entry);
+                         });
 
 TEST_F(DutyDialog, KeysActOnTheEditCellInTheGridAlone) {
     short deleteKey = 0x2E;
@@ -332,9 +339,7 @@ protected:
         dialog.Grid().SetCellText(6, 1, "new");
     }
 
-    bool RecordUnchanged() const {
-        return std::memcmp(&doc.m_record, &before, sizeof before) == 0;
-    }
+    bool RecordUnchanged() const { return std::memcmp(&doc.m_record, &before, sizeof before) == 0; }
 
     CZelDoc doc;
     CZelView view{&doc};

@@ -35,7 +35,9 @@ protected:
     void Menu(UINT id) { TriggerCellMenu(view.CellMenu(), id); }
     CCellGrid& Grid() { return *view.Grid(); }
     RosterRecord& Record() { return doc.m_record; }
-    std::string Day(int row, int day) { return FieldText(Record().staff[row - 1].dayCode[day - 1]); }
+    std::string Day(int row, int day) {
+        return FieldText(Record().staff[row - 1].dayCode[day - 1]);
+    }
 
     CZelDoc doc;
     CZelView view{&doc};
@@ -84,8 +86,8 @@ TEST_F(EmptyViewCommands, BackwardSelectionsWalkNoCellsAndDisablePaste) {
         QString copied;
     };
     const Case cases[] = {
-        {{4, 2, 3, 4}, QString()},              // end above the anchor
-        {{3, 4, 4, 2}, QStringLiteral("\r")},   // end left of the anchor: the row breaks only
+        {{4, 2, 3, 4}, QString()},            // end above the anchor
+        {{3, 4, 4, 2}, QStringLiteral("\r")}, // end left of the anchor: the row breaks only
         {{4, 4, 3, 2}, QString()},
     };
     for (const Case& c : cases) {
@@ -119,8 +121,8 @@ TEST_F(EmptyViewCommands, DeleteAndCutClearTheBlockAndSetTheSpans) {
         Menu(id);
         EXPECT_EQ(g_nCopyRowSpan, 2);
         EXPECT_EQ(g_nCopyColSpan, 1);
-        EXPECT_EQ(ClipboardText(),
-                  id == ID_CUT_CELLS ? QStringLiteral("a\tb\rc\td\re\tf") : QStringLiteral("before"));
+        EXPECT_EQ(ClipboardText(), id == ID_CUT_CELLS ? QStringLiteral("a\tb\rc\td\re\tf")
+                                                      : QStringLiteral("before"));
         for (long row = 2; row <= 4; ++row) {
             EXPECT_EQ(Grid().GetCellText(row, 4), "");
             EXPECT_EQ(Day(static_cast<int>(row), 3), "");
@@ -133,6 +135,24 @@ TEST_F(EmptyViewCommands, DeleteAndCutClearTheBlockAndSetTheSpans) {
         Menu(ID_PASTE_CELLS);
         EXPECT_EQ(SelectionOf(Grid()), (Selection{20, 10, 22, 11}));
         EXPECT_EQ(Day(22, 10), "6");
+    }
+}
+
+TEST_F(ViewCommands, DeleteAndCutLeaveCaptionsRowNumbersAndLockedNames) {
+    const std::string corner = Grid().GetCellText(0, 0);
+    const std::string caption = Grid().GetCellText(0, 2);
+    for (UINT id : {ID_DELETE_CELLS, ID_CUT_CELLS}) {
+        SCOPED_TRACE(id);
+        Grid().SelectRange(0, 0, 0, 0); // where set-up and the row commands leave it
+        Menu(id);
+        Grid().SelectRange(0, 0, 2, 2);
+        Menu(id);
+        EXPECT_EQ(Grid().GetCellText(0, 0), corner);
+        EXPECT_EQ(Grid().GetCellText(0, 2), caption);
+        EXPECT_EQ(Grid().GetCellText(2, 0), " 2");
+        EXPECT_EQ(Grid().GetCellText(2, 1), "n2");
+        EXPECT_EQ(FieldText(Record().staff[1].name), "n2");
+        EXPECT_EQ(Day(2, 1), "");
     }
 }
 
@@ -235,13 +255,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         UnderlineCase{"NoRow", 0, 0, IDOK, "設定する行を選択してください。", kRefusal, 0},
         UnderlineCase{"Row40", 40, 0, IDOK, "No.40には下線は設定できません。", kRefusal, 0},
-        UnderlineCase{"AddYes", 7, 0, IDYES, "No.7に下線をつけます。よろしいですか？", kQuestion, 1},
+        UnderlineCase{"AddYes", 7, 0, IDYES, "No.7に下線をつけます。よろしいですか？", kQuestion,
+                      1},
         UnderlineCase{"AddNo", 7, 0, IDNO, "No.7に下線をつけます。よろしいですか？", kQuestion, 0},
         UnderlineCase{"RemoveYes", 80, 1, IDYES, "No.80の下線を削除します。よろしいですか？",
                       kQuestion, 0},
         UnderlineCase{"RemoveNo", 80, 1, IDNO, "No.80の下線を削除します。よろしいですか？",
                       kQuestion, 1}),
-    [](const testing::TestParamInfo<UnderlineCase>& param) { return std::string(param.param.name); });
+    [](const testing::TestParamInfo<UnderlineCase>& param) {
+        return std::string(param.param.name);
+    });
 
 TEST_F(ViewCommands, RowCommandsRightAfterSetUpAskForARow) {
     const std::pair<UINT, const char*> cases[] = {
@@ -307,7 +330,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RowCase{ID_INSERT_ROW, 40,
                             "No.40に行を挿入します。最終行は削除されます。\nよろしいですか？"},
                     RowCase{ID_INSERT_ROW, 80,
-                            "No.80に行を挿入します。最終行は削除されます。\nよろしいですか？"}));
+                            "No.80に行を挿入します。最終行は削除されます。\nよろしいですか？"}),
+    [](const testing::TestParamInfo<RowCase>& param) {
+        return (param.param.id == ID_DELETE_ROW ? "Delete" : "Insert") +
+               std::to_string(param.param.row);
+    });
 
 TEST_F(ViewCommands, DeclinedRowCommandChangesNothing) {
     const RosterRecord before = Record();

@@ -40,10 +40,10 @@ std::string CGridMenuCommands::WalkSelection(BOOL clear) {
         for (long column = anchorColumn; column <= endColumn; ++column) {
             if (column != anchorColumn)
                 result += '\t';
-            if (clear)
-                m_grid.SetCellText(row, column, "");
-            else
+            if (!clear)
                 result += m_grid.GetCellText(row, column);
+            else if (!IsFixedCell(row, column))
+                m_grid.SetCellText(row, column, "");
         }
         if (row != endRow)
             result += '\r';
@@ -113,6 +113,10 @@ long CGridMenuCommands::ConfirmDeleteRow() const {
 long CGridMenuCommands::ConfirmInsertRow() const {
     return ConfirmRowCommand("挿入する行を選択してください。",
                              "No.%dに行を挿入します。最終行は削除されます。\nよろしいですか？");
+}
+
+bool CGridMenuCommands::IsFixedCell(long row, long column) const {
+    return row < m_grid.GetFixedRowCount() || column < m_grid.GetFixedColumnCount();
 }
 
 long CGridMenuCommands::SelectedRow(const char* refusal) const {

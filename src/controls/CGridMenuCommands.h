@@ -23,6 +23,8 @@ public:
     // The selection as clipboard text (TAB between cells, CR between rows, nothing after the
     // last), or, with clear, empties the selected cells and returns only the separators.
     // Sets the copy spans; a selection ending above or left of its anchor walks no cells.
+    // Captions, row numbers and locked names are never cleared: the current cell is the caption
+    // corner after set-up and after every row command.
     std::string WalkSelection(BOOL clear);
 
     void Copy();
@@ -42,6 +44,7 @@ public:
     long ConfirmInsertRow() const;
 
 private:
+    bool IsFixedCell(long row, long column) const;
     // The current row, or 0 after telling the user to select one with refusal.
     long SelectedRow(const char* refusal) const;
     long ConfirmRowCommand(const char* refusal, const char* question) const;

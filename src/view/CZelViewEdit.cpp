@@ -21,8 +21,9 @@ void CZelView::StoreCellText(long row, long column, const std::string& text) {
     if (row < 1 || row > kStaffRows || column < 1 || column > kDays + 1)
         return;
     StaffRow& staff = m_pRecord->staff[row - 1];
-    const std::string stored = column == kNameColumn ? StoreChangedFieldText(staff.name, text)
-                                                     : StoreChangedFieldText(staff.dayCode[column - 2], text);
+    const std::string stored = column == kNameColumn
+                                   ? StoreChangedFieldText(staff.name, text)
+                                   : StoreChangedFieldText(staff.dayCode[column - 2], text);
     if (stored != text)
         m_pGrid->SetCellText(row, column, stored);
     m_pDoc->SetModifiedFlag(TRUE);
