@@ -71,7 +71,7 @@ void CDutyNameDlg::ConnectGridEvents() {
 void CDutyNameDlg::OnInitDialog() {
     setWindowIcon(CAppIcons::Application());
     InitialiseGrid();
-    // The page boundary of the monthly print: 40 legend lines a page.
+    // The same blue line as under the roster grid's page boundary.
     m_grid.SelectRange(kPageBoundaryRow, 0, kPageBoundaryRow, kLastColumn);
     m_grid.SetRangeBorder(0x00FF0000, 0, 0, 0, 2, 0, 0);
     // The caption corner: no row is selected yet.
