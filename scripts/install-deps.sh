@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-ipafont
   poppler-utils
-  xvfb xauth xdotool
+  xvfb xauth xdotool xclip
 )
 
 missing=()

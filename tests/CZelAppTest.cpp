@@ -25,6 +25,8 @@ std::string RosterBytes(char fill) {
     std::string bytes(sizeof(RosterRecord), fill);
     bytes[0] = 2;
     bytes[1] = 0;
+    // A real date: the view writes the date it shows back into the record.
+    bytes.replace(2, 9, std::string("07D60715\0", 9));
     return bytes;
 }
 

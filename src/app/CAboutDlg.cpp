@@ -1,26 +1,12 @@
 #include "app/CAboutDlg.h"
 
 #include "app/CAppIcons.h"
+#include "platform/qt/DialogUnits.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-// Dialog units: a quarter of the font's average character width, an eighth of its height.
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFont& font) : m_metrics(font) {}
-    QRect Rect(int x, int y, int cx, int cy) const {
-        return {X(x), Y(y), X(cx), Y(cy)};
-    }
-
-private:
-    int X(int units) const { return units * m_metrics.averageCharWidth() / 4; }
-    int Y(int units) const { return units * m_metrics.height() / 8; }
-    QFontMetrics m_metrics;
-};
 
 QLabel* CentredText(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);

@@ -83,3 +83,14 @@ std::string StoreFieldText(char (&field)[N], std::string_view text) {
     std::memcpy(field, fitted.data(), fitted.size());
     return std::string(fitted);
 }
+
+// Stores text into a field unless the field holds it already: fields written back unchanged
+// (a paste or the duty dialog's OK store every cell) keep their bytes, also those after the
+// terminator. Returns the bytes the field now holds as text.
+template <std::size_t N>
+std::string StoreChangedFieldText(char (&field)[N], std::string_view text) {
+    const std::string_view fitted = FitFieldText(text, N);
+    if (FieldText(field) == fitted)
+        return std::string(fitted);
+    return StoreFieldText(field, fitted);
+}

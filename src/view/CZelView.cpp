@@ -12,9 +12,6 @@
 #include <QResizeEvent>
 #include <cstdio>
 
-int g_nCopyRowSpan = -1;
-int g_nCopyColSpan = -1;
-
 namespace {
 
 constexpr long kGridRows = 81;
@@ -152,6 +149,30 @@ bool CZelView::OnCommand(UINT id) {
     case ID_PERSON_COLUMN_SETTING:
         OnPersonColumnSetting();
         return true;
+    case ID_DUTY_NAME_DEFINITION:
+        OnDutyNameDefinition();
+        return true;
+    case ID_COPY_CELLS:
+        OnCopyCells();
+        return true;
+    case ID_PASTE_CELLS:
+        OnPasteCells();
+        return true;
+    case ID_CUT_CELLS:
+        OnCutCells();
+        return true;
+    case ID_DELETE_CELLS:
+        OnDeleteCells();
+        return true;
+    case ID_UNDERLINE:
+        OnUnderline();
+        return true;
+    case ID_DELETE_ROW:
+        OnDeleteRow();
+        return true;
+    case ID_INSERT_ROW:
+        OnInsertRow();
+        return true;
     default:
         return false;
     }
@@ -161,6 +182,15 @@ bool CZelView::OnUpdateCommand(UINT id, CCmdUI& ui) {
     switch (id) {
     case ID_PERSON_COLUMN_SETTING:
         OnUpdatePersonColumnSetting(ui);
+        return true;
+    case ID_DUTY_NAME_DEFINITION:
+    case ID_COPY_CELLS:
+    case ID_PASTE_CELLS:
+    case ID_CUT_CELLS:
+    case ID_DELETE_CELLS:
+    case ID_UNDERLINE:
+    case ID_DELETE_ROW:
+    case ID_INSERT_ROW:
         return true;
     default:
         return false;

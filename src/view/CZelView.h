@@ -4,6 +4,7 @@
 // into it at once.
 #include "controls/CCommentBox.h"
 #include "controls/CDateTimeCtl.h"
+#include "controls/CGridMenuCommands.h"
 #include "controls/CImeSwitch.h"
 #include "controls/CInfoLabel.h"
 #include "platform/qt/CCmdTarget.h"
@@ -16,10 +17,6 @@ class CCellGrid;
 class CZelDoc;
 class QMenu;
 struct RosterRecord;
-
-// Spans of the last selection walk in either grid; -1 until the first walk.
-extern int g_nCopyRowSpan;
-extern int g_nCopyColSpan;
 
 class CZelView : public QWidget, public CCmdTarget {
     Q_OBJECT
@@ -64,6 +61,19 @@ public:
     void OnPersonColumnSetting();
     void OnUpdatePersonColumnSetting(CCmdUI& ui) const;
 
+    // The duty name dialog on the record; Cancel restores the whole record as it was.
+    void OnDutyNameDefinition();
+
+    // The commands of the cell menu; every change reaches the record at once.
+    void OnCopyCells();
+    void OnPasteCells();
+    void OnCutCells();
+    void OnDeleteCells();
+    void OnUnderline();
+    void OnDeleteRow();
+    void OnInsertRow();
+    void StoreAllCells();
+
     CCellGrid* Grid() const { return m_pGrid; }
     CDateTimeCtl& DateSelector() { return m_dateSelector; }
     CInfoLabel& Legend() { return m_legend; }
@@ -82,6 +92,8 @@ private:
     void SetColumnWidths();
     void ConnectGridEvents();
     bool HasEditCell() const;
+    CGridMenuCommands CellCommands() const;
+    void ReloadAfterRowCommand();
 
     CCellGrid* m_pGrid = nullptr;
     CZelDoc* m_pDoc;

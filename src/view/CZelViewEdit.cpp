@@ -15,33 +15,15 @@ constexpr short kCtrlOnly = 2;
 constexpr long kNameColumn = 1;
 constexpr long kNameBytes = sizeof(StaffRow::name) - 1;
 
-// A single cell copied in a spreadsheet arrives with a row break after it.
-std::string WithoutTrailingRowBreak(std::string text) {
-    if (!text.empty() && text.back() == '\n')
-        text.pop_back();
-    if (!text.empty() && text.back() == '\r')
-        text.pop_back();
-    return text;
-}
-
-// Stores text into a field unless the field holds it already: cells written back unchanged
-// (a paste stores every cell) keep their bytes, also those after the terminator.
-template <std::size_t N>
-std::string StoreIfChanged(char (&field)[N], const std::string& text) {
-    const std::string_view fitted = FitFieldText(text, N);
-    if (FieldText(field) == fitted)
-        return std::string(fitted);
-    return StoreFieldText(field, fitted);
-}
-
 } // namespace
 
 void CZelView::StoreCellText(long row, long column, const std::string& text) {
     if (row < 1 || row > kStaffRows || column < 1 || column > kDays + 1)
         return;
     StaffRow& staff = m_pRecord->staff[row - 1];
-    const std::string stored = column == kNameColumn ? StoreIfChanged(staff.name, text)
-                                                     : StoreIfChanged(staff.dayCode[column - 2], text);
+    const std::string stored = column == kNameColumn
+                                   ? StoreChangedFieldText(staff.name, text)
+                                   : StoreChangedFieldText(staff.dayCode[column - 2], text);
     if (stored != text)
         m_pGrid->SetCellText(row, column, stored);
     m_pDoc->SetModifiedFlag(TRUE);
@@ -85,7 +67,7 @@ void CZelView::KeyDown(short* keyCode, short shift) {
     if (*keyCode == 'C' && shift == kCtrlOnly)
         SetClipboardText(m_pGrid->GetCellText(m_nEditRow, m_nEditCol));
     if (*keyCode == 'V' && shift == kCtrlOnly) {
-        const std::string text = WithoutTrailingRowBreak(GetClipboardText());
+        const std::string text = GetClipboardCellText();
         m_pGrid->SetCellText(m_nEditRow, m_nEditCol, text);
         StoreCellText(m_nEditRow, m_nEditCol, text);
     }

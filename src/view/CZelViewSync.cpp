@@ -59,9 +59,7 @@ void CZelView::LoadRowUnderlines() {
 }
 
 void CZelView::ApplyRowUnderline(long row, bool on) {
-    m_pGrid->SelectRange(row, 0, row, kLastColumn);
-    m_pGrid->SetRangeBorder(0x00000000, 0, 0, 0, on ? 2 : 0, 0, 0);
-    m_pGrid->SelectRange(0, 0, 0, 0);
+    CellCommands().ApplyRowUnderline(row, on);
     m_pDoc->SetModifiedFlag(TRUE);
 }
 

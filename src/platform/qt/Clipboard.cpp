@@ -28,3 +28,12 @@ std::string GetClipboardText() {
     }
     return QtToSjis(text);
 }
+
+std::string GetClipboardCellText() {
+    std::string text = GetClipboardText();
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    return text;
+}

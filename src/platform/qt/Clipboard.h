@@ -6,3 +6,6 @@ void SetClipboardText(const std::string& sjisText);
 // Empty when the clipboard holds no text. A text too large for any grid is refused with a
 // message, and the result is empty.
 std::string GetClipboardText();
+// The clipboard's text for a single cell: a cell copied in a spreadsheet arrives with a row
+// break after it, which is dropped.
+std::string GetClipboardCellText();
