@@ -12,20 +12,20 @@ namespace {
 
 constexpr UINT kChildId = 1;
 
-struct ListSpec {
+struct ListLayout {
     const char* caption; // UTF-8
     int first;
     int last;
     RECT rect; // in the selector's client pixels; the bottom leaves room for the dropped list
 };
 
-constexpr std::array<ListSpec, 3> kDateLists{{
+constexpr std::array<ListLayout, 3> kDateLists{{
     {"年", CDateTimeCtl::kFirstYear, CDateTimeCtl::kLastYear, {1, 16, 50, 300}},
     {"月", 1, 12, {51, 16, 100, 300}},
     {"日", 1, 31, {101, 16, 150, 300}},
 }};
 
-constexpr std::array<ListSpec, 3> kTimeLists{{
+constexpr std::array<ListLayout, 3> kTimeLists{{
     {"時", 0, 23, {1, 16, 50, 300}},
     {"分", 0, 59, {51, 16, 100, 300}},
     {"秒", 0, 59, {101, 16, 150, 300}},
@@ -64,16 +64,16 @@ BOOL CDateTimeCtl::Create(bool timeMode, const QFont& font, RECT rect, QWidget* 
     setObjectName(QStringLiteral("DateTimeCtl"));
     PlaceChild(this, owner, rect, WS_CHILD | WS_VISIBLE);
 
-    const auto& specs = timeMode ? kTimeLists : kDateLists;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        const ListSpec& spec = specs[i];
+    const auto& layouts = timeMode ? kTimeLists : kDateLists;
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        const ListLayout& layout = layouts[i];
         auto* list =
-            new CCaptionCombo(sjis::FromUtf8(spec.caption), font, spec.rect, this, kChildId, 0);
-        for (int n = spec.first; n <= spec.last; ++n)
+            new CCaptionCombo(sjis::FromUtf8(layout.caption), font, layout.rect, this, kChildId, 0);
+        for (int n = layout.first; n <= layout.last; ++n)
             list->addItem(QString::number(n));
         list->setCurrentIndex(0);
         // A typed number selects the entry with that number.
-        list->SetBase(spec.first);
+        list->SetBase(layout.first);
         m_pList[i] = list;
     }
 
