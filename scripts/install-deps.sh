@@ -9,6 +9,7 @@ packages=(
   fonts-ipafont
   poppler-utils
   xvfb xauth xdotool
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
