@@ -10,6 +10,7 @@ packages=(
   poppler-utils
   xvfb xauth xdotool
   clang-14 libclang-rt-14-dev
+  dpkg-dev
 )
 
 missing=()
