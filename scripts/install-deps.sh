@@ -10,7 +10,7 @@ packages=(
   poppler-utils
   xvfb xauth xdotool
   clang-14 libclang-rt-14-dev
-  dpkg-dev
+  libbenchmark-dev time x11-utils dpkg-dev
 )
 
 missing=()
