@@ -9,6 +9,8 @@ packages=(
   fonts-ipafont
   poppler-utils
   xvfb xauth xdotool xclip
+  clang-14 libclang-rt-14-dev
+  libbenchmark-dev time x11-utils dpkg-dev
 )
 
 missing=()

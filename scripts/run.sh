@@ -9,9 +9,9 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVKT_BUILD_TESTS=OFF >/dev/nu
 cmake --build "$build" -j"$(nproc)" >/dev/null
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "Built $(pwd)/$build/vkt, but there is no display to show it on."
+  echo "Built $(pwd)/$build/src/app/vkt, but there is no display to show it on."
   echo "Run this command from a desktop session, or start a virtual display first:"
-  echo "  xvfb-run -a $build/vkt"
+  echo "  xvfb-run -a $build/src/app/vkt"
   exit 0
 fi
-exec "$build/vkt" "$@"
+exec "$build/src/app/vkt" "$@"

@@ -22,3 +22,18 @@ void SetDuty(RosterRecord& record, int entry, const DutyFixture& duty) {
     StoreFieldText(record.duty.remarks[j], duty.remarks);
     StoreFieldText(record.duty.printPage[j], duty.printPage);
 }
+
+void FillFullRoster(RosterRecord& record) {
+    StoreFieldText(record.dateText, "07EA0C01");
+    for (int row = 1; row <= kStaffRows; ++row) {
+        SetStaffName(record, row, Sjis("職員 ") + std::to_string(row));
+        for (int day = 1; day <= kDays; ++day)
+            SetDayCode(record, row, day, Sjis(day % 7 == 0 ? "休" : "日勤"));
+        record.staff[row - 1].underline = row % 5 == 0 ? 1 : 0;
+    }
+    for (int entry = 1; entry <= kDutyEntries; ++entry)
+        SetDuty(record, entry,
+                {Sjis("日勤"), Sjis("日勤 ") + std::to_string(entry), Sjis("8:30～17:15"),
+                 Sjis("ポート"), entry % 2 == 0 ? "1-2" : "1"});
+    StoreFieldText(record.comment, Sjis("来月の勤務表です"));
+}
