@@ -20,3 +20,6 @@ struct DutyFixture {
 void SetStaffName(RosterRecord& record, int row, std::string_view name);
 void SetDayCode(RosterRecord& record, int row, int day, std::string_view code);
 void SetDuty(RosterRecord& record, int entry, const DutyFixture& duty);
+
+// A roster of July 2006 with something in every part of both printouts.
+RosterRecord FilledRoster();

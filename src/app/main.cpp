@@ -20,13 +20,22 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // Printing and export from the command line need no display.
+    if (commandLine.RunsUnattended() && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vkt"));
     QApplication::setOrganizationName(QStringLiteral("Varomel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("varomel"));
     InstallFontSubstitutions();
     InstallJapaneseTranslations(app);
-    InstallGuiMessageBoxes();
+    if (commandLine.RunsUnattended())
+        InstallConsoleMessageBoxes();
+    else
+        InstallGuiMessageBoxes();
 
     CZelApp theApp;
     if (!theApp.InitInstance(commandLine))

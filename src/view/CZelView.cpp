@@ -152,6 +152,21 @@ bool CZelView::OnCommand(UINT id) {
     case ID_PERSON_COLUMN_SETTING:
         OnPersonColumnSetting();
         return true;
+    case ID_MONTHLY_PRINT:
+        OnMonthlyPrint();
+        return true;
+    case ID_DAY_PRINT:
+        OnDayPrint();
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        return true;
+    case ID_FILE_PRINT:
+        OnFilePrint();
+        return true;
+    case ID_FILE_PRINT_DIRECT:
+        OnFilePrintDirect();
+        return true;
     default:
         return false;
     }
@@ -161,6 +176,12 @@ bool CZelView::OnUpdateCommand(UINT id, CCmdUI& ui) {
     switch (id) {
     case ID_PERSON_COLUMN_SETTING:
         OnUpdatePersonColumnSetting(ui);
+        return true;
+    case ID_MONTHLY_PRINT:
+    case ID_DAY_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_DIRECT:
         return true;
     default:
         return false;

@@ -13,8 +13,10 @@
 #include <string>
 
 class CCellGrid;
+class CDC;
 class CZelDoc;
 class QMenu;
+class QPrinter;
 struct RosterRecord;
 
 // Spans of the last selection walk in either grid; -1 until the first walk.
@@ -61,6 +63,20 @@ public:
     void EditFinished();
     void MouseUp(short button, short shift, float x, float y);
 
+    // Printing: the two forms, the preview, the print dialog, printing without a dialog and a
+    // PDF file; m_nPrintMode tells the form.
+    void SetPrinter(QPrinter* printer) { m_pPrinter = printer; }
+    void OnMonthlyPrint();
+    void OnDayPrint();
+    void OnFilePrintPreview();
+    bool OnFilePrint();
+    bool OnFilePrintDirect();
+    bool ExportPdf(const QString& path, int printMode);
+    // The day of the date selector, for a day print of another day than the roster's own.
+    bool SelectPrintDay(int day);
+    int CountPrintPages(int printMode) const;
+    int PrintMode() const { return m_nPrintMode; }
+
     void OnPersonColumnSetting();
     void OnUpdatePersonColumnSetting(CCmdUI& ui) const;
 
@@ -82,6 +98,8 @@ private:
     void SetColumnWidths();
     void ConnectGridEvents();
     bool HasEditCell() const;
+    bool PrintPages(QPrinter& printer, int printMode);
+    void PrintPage(CDC& dc, int page, int printMode);
 
     CCellGrid* m_pGrid = nullptr;
     CZelDoc* m_pDoc;
@@ -95,6 +113,7 @@ private:
     long m_nEditRow = -1; // no edit cell until the first edit starts
     long m_nEditCol = -1;
     int m_nPrintMode = 0;
+    QPrinter* m_pPrinter = nullptr;
     BOOL m_bInitialized = FALSE;
     int m_nFirstWeekday = 0;
     int m_bPersonColumn = 0;
