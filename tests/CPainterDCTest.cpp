@@ -1,5 +1,6 @@
 #include "platform/qt/CPainterDC.h"
 
+#include "PdfReadBack.h"
 #include "RecordFixture.h"
 #include "print/CDayPrintout.h"
 #include "print/CMonthlyPrintout.h"
@@ -8,8 +9,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -125,54 +124,6 @@ TEST(CPainterDC, OpaqueTextFillsItsCellWithTheBackgroundColour) {
         // Just inside the cell's top-left corner, away from the glyph.
         EXPECT_EQ(image.pixel(101, 101) == qRgb(255, 0, 0), mode == OPAQUE) << mode;
     }
-}
-
-// A roster of July 2006 with something in every part of both printouts.
-RosterRecord FilledRoster() {
-    RosterRecord record{};
-    const char* names[] = {"山田太郎", "鈴木花子", "佐藤一郎", "高橋美咲", "田中健"};
-    const char* codes[] = {"日", "夜", "明", "休", "日"};
-    for (int row = 1; row <= 40; ++row) {
-        SetStaffName(record, row, Sjis(names[(row - 1) % 5]) + std::to_string(row));
-        for (int day = 1; day <= 31; ++day)
-            SetDayCode(record, row, day, Sjis(codes[(row + day) % 5]));
-    }
-    record.staff[4].underline = 1;
-    SetDuty(record, 1, {Sjis("日"), Sjis("日勤"), "8:30-17:00", Sjis("休憩60分"), "1-2"});
-    SetDuty(record, 2, {Sjis("夜"), Sjis("夜勤"), "16:30-9:00", Sjis("仮眠あり"), "1-2"});
-    SetDuty(record, 3, {Sjis("明"), Sjis("夜勤明け"), "", "", "1"});
-    SetDuty(record, 4, {Sjis("休"), Sjis("公休"), "", "", "1-2"});
-    record.duty.underline[1] = 1;
-    const std::string comment = Sjis("第二病棟　看護師勤務表");
-    std::copy(comment.begin(), comment.end(), record.comment);
-    return record;
-}
-
-// What a poppler tool writes, or an empty text when it fails.
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// pdftotext spaces by position, not by the spaces drawn: texts are compared without them.
-QString WithoutSpaces(QString text) {
-    static const QRegularExpression space(QStringLiteral("\\s"),
-                                          QRegularExpression::UseUnicodePropertiesOption);
-    return text.remove(space);
-}
-
-QString PageText(const QString& pdf, int page) {
-    const QString number = QString::number(page);
-    return WithoutSpaces(RunTool(QStringLiteral("pdftotext"),
-                                 {QStringLiteral("-layout"), QStringLiteral("-f"), number,
-                                  QStringLiteral("-l"), number, pdf, QStringLiteral("-")}));
-}
-
-bool Contains(const QString& pageText, const char* utf8) {
-    return pageText.contains(WithoutSpaces(QString::fromUtf8(utf8)));
 }
 
 // Pages come back as text through poppler: upright text in the fonts the PDF embeds.

@@ -4,6 +4,8 @@
 #include "app/Resource.h"
 #include "view/CZelView.h"
 
+#include "PdfReadBack.h"
+#include "RecordFixture.h"
 #include "TestFiles.h"
 
 #include <QApplication>
@@ -347,11 +349,103 @@ TEST_F(CommandLineStart, UnopenableFileSaysWhyAndStartsWithANewRoster) {
     EXPECT_EQ(app.Document().m_record.version, 2);
 }
 
+TEST_F(CommandLineStart, PrintingWithoutItsPrinterSaysSoAndFails) {
+    // The tests run without a CUPS server: there is no printer at all.
+    WriteBytes(dir.File("print.vkt"), RosterBytes('p'));
+    const QString file = QString::fromStdString(dir.File("print.vkt"));
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cases[] = {
+        {{"/p", file}, "vkt: no default printer is available\n"},
+        {{"/pt", file, "NoSuchPrinter"}, "vkt: there is no printer named NoSuchPrinter\n"},
+    };
+    for (const auto& c : cases) {
+        TestApp printing;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(printing.InitInstance(CCommandLineInfo::Parse(c.arguments)));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+        EXPECT_EQ(printing.ExitCode(), 1);
+        EXPECT_FALSE(printing.MainFrame()->isVisible());
+    }
+}
+
+// A filled roster of July 2006 saved with its own day, the 10th (a Monday).
+QString WriteFilledRoster(const TempDir& dir) {
+    RosterRecord record = FilledRoster();
+    record.version = 2;
+    StoreFieldText(record.dateText, "07D6070A");
+    WriteBytes(dir.File("filled.vkt"), std::string(reinterpret_cast<const char*>(&record), sizeof record));
+    return QString::fromStdString(dir.File("filled.vkt"));
+}
+
+TEST_F(CommandLineStart, PdfExportWritesTheChosenPrintAndEnds) {
+    const QString roster = WriteFilledRoster(dir);
+    const QString pdf = QString::fromStdString(dir.File("out.pdf"));
+    const struct {
+        QStringList arguments;
+        std::vector<const char*> texts;
+    } cases[] = {
+        {{"--pdf", pdf, roster},
+         {"Varomel（2006年 7月）", "第二病棟　看護師勤務表", "1 山田太郎1 明 休 日",
+          "日(日勤 8:30-17:00 休憩60分) 夜(夜勤 16:30-9:00 仮眠あり)"}},
+        {{"--pdf-day", pdf, roster}, {"Varomel（2006年 7月 10日 月曜日）", "勤務名称"}},
+        {{"--pdf-day", pdf, "--day", "21", roster},
+         {"Varomel（2006年 7月 21日 金曜日）", "1 日 (日勤 8:30-17:00 休憩60分) 佐藤一郎3"}},
+    };
+    for (const auto& c : cases) {
+        const std::string line = c.arguments.join(' ').toStdString();
+        QFile::remove(pdf);
+        TestApp exporting;
+        EXPECT_FALSE(exporting.InitInstance(CCommandLineInfo::Parse(c.arguments))) << line;
+        EXPECT_EQ(exporting.ExitCode(), 0) << line;
+        EXPECT_EQ(PdfPageCount(pdf), 1) << line;
+        EXPECT_TRUE(IsLandscape(pdf)) << line;
+        const QString text = PageText(pdf, 1);
+        for (const char* expected : c.texts)
+            EXPECT_TRUE(Contains(text, expected)) << line << ": " << expected << "\n" << text.toStdString();
+    }
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(CommandLineStart, PdfExportThatCannotBeDoneSaysWhyAndFails) {
+    const QString roster = WriteFilledRoster(dir);
+    const QString pdf = QString::fromStdString(dir.File("out.pdf"));
+    const struct {
+        QStringList arguments;
+        std::string message;
+    } cases[] = {
+        {{"--pdf", dir.File("no/such/folder/out.pdf").c_str(), roster},
+         "vkt: cannot write " + dir.File("no/such/folder/out.pdf") + "\n"},
+        {{"--pdf-day", pdf, "--day", "31", QString::fromStdString(dir.File("june.vkt"))},
+         "vkt: day 31 is not a day of the roster's month\n"},
+        {{"--pdf", pdf, QString::fromStdString(dir.File("missing.vkt"))},
+         "vkt: cannot open " + dir.File("missing.vkt") + "\n"},
+    };
+    RosterRecord june = FilledRoster();
+    june.version = 2;
+    StoreFieldText(june.dateText, "07D60601");
+    WriteBytes(dir.File("june.vkt"), std::string(reinterpret_cast<const char*>(&june), sizeof june));
+    for (const auto& c : cases) {
+        TestApp exporting;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(exporting.InitInstance(CCommandLineInfo::Parse(c.arguments)));
+        // Qt may warn before the program's own line.
+        const std::string written = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(written.ends_with(c.message)) << written;
+        EXPECT_EQ(exporting.ExitCode(), 1);
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
+}
+
 struct ParseCase {
     QStringList arguments;
     CCommandLineInfo::Shell shell;
     const char* file;
     const char* printer;
+    const char* output = "";
+    int printMode = 0;
+    int day = 0;
 };
 
 TEST(CCommandLineInfo, Parse) {
@@ -363,17 +457,30 @@ TEST(CCommandLineInfo, Parse) {
         {{"/P", "a.vkt"}, CCommandLineInfo::FilePrint, "a.vkt", ""},
         {{"/pt", "a.vkt", "PDF"}, CCommandLineInfo::FilePrintTo, "a.vkt", "PDF"},
         {{"/pt", "a.vkt", "PDF", "drv", "port"}, CCommandLineInfo::FilePrintTo, "a.vkt", "PDF"},
+        {{"--pdf", "o.pdf", "a.vkt"}, CCommandLineInfo::FileExportPdf, "a.vkt", "", "o.pdf", 0, 0},
+        {{"--pdf-day", "o.pdf", "a.vkt"}, CCommandLineInfo::FileExportPdf, "a.vkt", "", "o.pdf", 1, 0},
+        {{"--pdf-day", "o.pdf", "--day", "7", "a.vkt"}, CCommandLineInfo::FileExportPdf, "a.vkt", "", "o.pdf", 1, 7},
+        {{"--pdf-day", "--day", "31", "o.pdf", "a.vkt"}, CCommandLineInfo::FileExportPdf, "a.vkt", "", "o.pdf", 1, 31},
         {{"--help"}, CCommandLineInfo::ShowHelp, "", ""},
         {{"/p"}, CCommandLineInfo::Invalid, "", ""},
         {{"/pt", "a.vkt"}, CCommandLineInfo::Invalid, "", ""},
         {{"a.vkt", "b.vkt"}, CCommandLineInfo::Invalid, "", ""},
         {{"--bogus"}, CCommandLineInfo::Invalid, "", ""},
+        {{"--pdf", "o.pdf"}, CCommandLineInfo::Invalid, "", ""},
+        {{"--pdf", "o.pdf", "a.vkt", "b.vkt"}, CCommandLineInfo::Invalid, "", ""},
+        {{"--pdf", "o.pdf", "--day", "3", "a.vkt"}, CCommandLineInfo::Invalid, "", ""},
+        {{"--pdf-day", "o.pdf", "--day", "a.vkt"}, CCommandLineInfo::Invalid, "", ""},
+        {{"--pdf-day", "o.pdf", "--day", "0", "a.vkt"}, CCommandLineInfo::Invalid, "", ""},
+        {{"--pdf-day", "o.pdf", "--day", "32", "a.vkt"}, CCommandLineInfo::Invalid, "", ""},
     };
     for (const ParseCase& c : cases) {
         const CCommandLineInfo info = CCommandLineInfo::Parse(c.arguments);
         EXPECT_EQ(info.m_nShellCommand, c.shell) << c.arguments.join(' ').toStdString();
         EXPECT_EQ(info.m_strFileName, c.file);
         EXPECT_EQ(info.m_strPrinterName, c.printer);
+        EXPECT_EQ(info.m_strOutputName, c.output);
+        EXPECT_EQ(info.m_nPrintMode, c.printMode);
+        EXPECT_EQ(info.m_nDay, c.day);
         EXPECT_EQ(info.m_strError.isEmpty(), c.shell != CCommandLineInfo::Invalid);
     }
 }

@@ -23,3 +23,5 @@ void SetDuty(RosterRecord& record, int entry, const DutyFixture& duty);
 
 // Every staff row named, every day coded, every duty entry defined: the largest roster.
 void FillFullRoster(RosterRecord& record);
+// A roster of July 2006 with something in every part of both printouts.
+RosterRecord FilledRoster();

@@ -4,13 +4,37 @@ namespace {
 
 bool IsSwitch(const QString& argument, const char* name) {
     const QString lower = argument.toLower();
-    return lower == QLatin1Char('/') + QLatin1String(name) || lower == QLatin1Char('-') + QLatin1String(name);
+    return lower == QLatin1Char('/') + QLatin1String(name) ||
+           lower == QLatin1Char('-') + QLatin1String(name);
 }
 
 CCommandLineInfo InvalidLine(const QString& why) {
     CCommandLineInfo info;
     info.m_nShellCommand = CCommandLineInfo::Invalid;
     info.m_strError = why;
+    return info;
+}
+
+// --pdf OUT FILE or --pdf-day OUT [--day N] FILE, the switch already taken.
+CCommandLineInfo ExportLine(QStringList arguments, int printMode) {
+    CCommandLineInfo info;
+    info.m_nShellCommand = CCommandLineInfo::FileExportPdf;
+    info.m_nPrintMode = printMode;
+    const qsizetype daySwitch = arguments.indexOf(QStringLiteral("--day"));
+    if (daySwitch >= 0) {
+        if (printMode != 1)
+            return InvalidLine(QStringLiteral("--day goes with --pdf-day"));
+        bool isNumber = false;
+        info.m_nDay =
+            daySwitch + 1 < arguments.size() ? arguments[daySwitch + 1].toInt(&isNumber) : 0;
+        if (!isNumber || info.m_nDay < 1 || info.m_nDay > 31)
+            return InvalidLine(QStringLiteral("--day needs a day from 1 to 31"));
+        arguments.remove(daySwitch, 2);
+    }
+    if (arguments.size() != 2)
+        return InvalidLine(QStringLiteral("the PDF export needs an output file and a roster file"));
+    info.m_strOutputName = arguments[0];
+    info.m_strFileName = arguments[1];
     return info;
 }
 
@@ -21,7 +45,8 @@ CCommandLineInfo CCommandLineInfo::Parse(const QStringList& arguments) {
     if (arguments.isEmpty())
         return info;
     const QString& first = arguments.first();
-    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("/?")) {
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
+        first == QLatin1String("/?")) {
         info.m_nShellCommand = ShowHelp;
         return info;
     }
@@ -41,6 +66,8 @@ CCommandLineInfo CCommandLineInfo::Parse(const QStringList& arguments) {
         info.m_strPrinterName = arguments[2];
         return info;
     }
+    if (first == QLatin1String("--pdf") || first == QLatin1String("--pdf-day"))
+        return ExportLine(arguments.mid(1), first == QLatin1String("--pdf") ? 0 : 1);
     if (first.startsWith(QLatin1Char('-')) && first != QLatin1String("-"))
         return InvalidLine(QStringLiteral("unknown option %1").arg(first));
     if (arguments.size() > 1)
@@ -50,9 +77,21 @@ CCommandLineInfo CCommandLineInfo::Parse(const QStringList& arguments) {
     return info;
 }
 
+bool CCommandLineInfo::RunsUnattended() const {
+    return m_nShellCommand == FilePrint || m_nShellCommand == FilePrintTo ||
+           m_nShellCommand == FileExportPdf;
+}
+
 QString CCommandLineInfo::Usage() {
-    return QStringLiteral("usage: vkt [FILE.vkt]\n"
-                          "       vkt /p FILE.vkt            print FILE on the default printer and end\n"
-                          "       vkt /pt FILE.vkt PRINTER   print FILE on PRINTER and end\n"
-                          "       vkt --help                 show this text\n");
+    return QStringLiteral(
+        "usage: vkt [FILE.vkt]\n"
+        "       vkt /p FILE.vkt                   print FILE's monthly print on the default "
+        "printer\n"
+        "       vkt /pt FILE.vkt PRINTER          print FILE's monthly print on PRINTER\n"
+        "       vkt --pdf OUT.pdf FILE.vkt        write FILE's monthly print to OUT.pdf\n"
+        "       vkt --pdf-day OUT.pdf [--day N] FILE.vkt\n"
+        "                                         write FILE's specified-day print of day N\n"
+        "                                         (default: the roster's own day) to OUT.pdf\n"
+        "       vkt --help                        show this text\n"
+        "Printing and export need no display and end with status 0 on success, 1 on failure.\n");
 }

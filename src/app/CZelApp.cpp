@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <cstdio>
@@ -46,6 +47,7 @@ bool CZelApp::InitInstance(const CCommandLineInfo& commandLine) {
     m_pMainWnd = std::make_unique<CMainFrame>(*this);
     m_pView = new CZelView(&m_doc, m_pMainWnd.get());
     m_pMainWnd->setCentralWidget(m_pView);
+    m_pView->SetPrinter(&Printer());
     m_pMainWnd->SetCommandTargets({m_pView, m_pMainWnd.get(), this});
     m_pMainWnd->SetRecentFiles(m_recentFiles.Files());
 
@@ -57,6 +59,9 @@ bool CZelApp::InitInstance(const CCommandLineInfo& commandLine) {
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo:
         m_nExitCode = PrintFromCommandLine(commandLine) ? 0 : 1;
+        return false;
+    case CCommandLineInfo::FileExportPdf:
+        m_nExitCode = ExportFromCommandLine(commandLine) ? 0 : 1;
         return false;
     case CCommandLineInfo::FileOpen:
         // A file that cannot be opened has said why; the user goes on with a new roster.
@@ -78,14 +83,53 @@ QPrinter& CZelApp::Printer() {
 }
 
 bool CZelApp::PrintFromCommandLine(const CCommandLineInfo& commandLine) {
-    if (!LoadDocument(commandLine.m_strFileName))
+    const QPrinterInfo printer = commandLine.m_nShellCommand == CCommandLineInfo::FilePrintTo
+                                     ? QPrinterInfo::printerInfo(commandLine.m_strPrinterName)
+                                     : QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
+        if (commandLine.m_nShellCommand == CCommandLineInfo::FilePrintTo)
+            ReportFailure(
+                QStringLiteral("there is no printer named %1").arg(commandLine.m_strPrinterName));
+        else
+            ReportFailure(QStringLiteral("no default printer is available"));
         return false;
-    if (commandLine.m_nShellCommand == CCommandLineInfo::FilePrintTo)
-        Printer().setPrinterName(commandLine.m_strPrinterName);
-    if (m_pView->OnCommand(ID_FILE_PRINT_DIRECT))
+    }
+    if (!OpenForUnattendedRun(commandLine.m_strFileName))
+        return false;
+    Printer().setPrinterName(printer.printerName());
+    if (m_pView->OnFilePrintDirect())
         return true;
-    std::fputs("vkt: this build cannot print yet\n", stderr);
+    ReportFailure(QStringLiteral("printing %1 on %2 failed")
+                      .arg(commandLine.m_strFileName, printer.printerName()));
     return false;
+}
+
+bool CZelApp::ExportFromCommandLine(const CCommandLineInfo& commandLine) {
+    if (!OpenForUnattendedRun(commandLine.m_strFileName))
+        return false;
+    if (commandLine.m_nDay != 0 && !m_pView->SelectPrintDay(commandLine.m_nDay)) {
+        ReportFailure(
+            QStringLiteral("day %1 is not a day of the roster's month").arg(commandLine.m_nDay));
+        return false;
+    }
+    if (m_pView->ExportPdf(commandLine.m_strOutputName, commandLine.m_nPrintMode))
+        return true;
+    ReportFailure(QStringLiteral("cannot write %1").arg(commandLine.m_strOutputName));
+    return false;
+}
+
+bool CZelApp::OpenForUnattendedRun(const QString& path) {
+    if (!LoadDocument(path)) {
+        ReportFailure(QStringLiteral("cannot open %1").arg(path));
+        return false;
+    }
+    // The view takes the roster's month and its first weekday from the message the load posts.
+    QCoreApplication::sendPostedEvents(m_pView);
+    return true;
+}
+
+void CZelApp::ReportFailure(const QString& what) {
+    std::fprintf(stderr, "vkt: %s\n", what.toLocal8Bit().constData());
 }
 
 void CZelApp::NewDocument() {
@@ -214,6 +258,8 @@ QString CZelApp::DocumentTitle() const {
 
 void CZelApp::UpdateFrameTitle() {
     m_pMainWnd->SetDocumentTitle(DocumentTitle());
+    // The print job's name in the spooler.
+    Printer().setDocName(DocumentTitle());
 }
 
 bool CZelApp::OnCommand(UINT id) {

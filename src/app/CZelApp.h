@@ -59,6 +59,10 @@ private:
     void UpdateFrameTitle();
     QString DocumentTitle() const;
     bool PrintFromCommandLine(const CCommandLineInfo& commandLine);
+    bool ExportFromCommandLine(const CCommandLineInfo& commandLine);
+    // Opens the roster and lets the view take in its date, as a shown window would.
+    bool OpenForUnattendedRun(const QString& path);
+    static void ReportFailure(const QString& what);
 
     CZelDoc m_doc;
     CRecentFileList m_recentFiles;

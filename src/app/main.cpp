@@ -21,6 +21,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // Printing and export from the command line need no display.
+    if (commandLine.RunsUnattended() && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vkt"));
     QApplication::setOrganizationName(QStringLiteral("Varomel"));
@@ -29,7 +35,10 @@ int main(int argc, char* argv[]) {
     // Menus, dialogs and the status bar in a Japanese face rather than a Latin one with fallbacks.
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
     InstallJapaneseTranslations(app);
-    InstallGuiMessageBoxes();
+    if (commandLine.RunsUnattended())
+        InstallConsoleMessageBoxes();
+    else
+        InstallGuiMessageBoxes();
 
     CZelApp theApp;
     if (!theApp.InitInstance(commandLine))

@@ -173,6 +173,21 @@ bool CZelView::OnCommand(UINT id) {
     case ID_INSERT_ROW:
         OnInsertRow();
         return true;
+    case ID_MONTHLY_PRINT:
+        OnMonthlyPrint();
+        return true;
+    case ID_DAY_PRINT:
+        OnDayPrint();
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        return true;
+    case ID_FILE_PRINT:
+        OnFilePrint();
+        return true;
+    case ID_FILE_PRINT_DIRECT:
+        OnFilePrintDirect();
+        return true;
     default:
         return false;
     }
@@ -191,6 +206,11 @@ bool CZelView::OnUpdateCommand(UINT id, CCmdUI& ui) {
     case ID_UNDERLINE:
     case ID_DELETE_ROW:
     case ID_INSERT_ROW:
+    case ID_MONTHLY_PRINT:
+    case ID_DAY_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_DIRECT:
         return true;
     default:
         return false;

@@ -14,8 +14,10 @@
 #include <string>
 
 class CCellGrid;
+class CDC;
 class CZelDoc;
 class QMenu;
+class QPrinter;
 struct RosterRecord;
 
 class CZelView : public QWidget, public CCmdTarget {
@@ -58,6 +60,20 @@ public:
     void EditFinished();
     void MouseUp(short button, short shift, float x, float y);
 
+    // Printing: the two forms, the preview, the print dialog, printing without a dialog and a
+    // PDF file; m_nPrintMode tells the form.
+    void SetPrinter(QPrinter* printer) { m_pPrinter = printer; }
+    void OnMonthlyPrint();
+    void OnDayPrint();
+    void OnFilePrintPreview();
+    bool OnFilePrint();
+    bool OnFilePrintDirect();
+    bool ExportPdf(const QString& path, int printMode);
+    // The day of the date selector, for a day print of another day than the roster's own.
+    bool SelectPrintDay(int day);
+    int CountPrintPages(int printMode) const;
+    int PrintMode() const { return m_nPrintMode; }
+
     void OnPersonColumnSetting();
     void OnUpdatePersonColumnSetting(CCmdUI& ui) const;
 
@@ -94,6 +110,8 @@ private:
     bool HasEditCell() const;
     CGridMenuCommands CellCommands() const;
     void ReloadAfterRowCommand();
+    bool PrintPages(QPrinter& printer, int printMode);
+    void PrintPage(CDC& dc, int page, int printMode);
 
     CCellGrid* m_pGrid = nullptr;
     CZelDoc* m_pDoc;
@@ -107,6 +125,7 @@ private:
     long m_nEditRow = -1; // no edit cell until the first edit starts
     long m_nEditCol = -1;
     int m_nPrintMode = 0;
+    QPrinter* m_pPrinter = nullptr;
     BOOL m_bInitialized = FALSE;
     int m_nFirstWeekday = 0;
     int m_bPersonColumn = 0;

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
+#include <cstdio>
 
 void InstallFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック")});
@@ -67,7 +68,17 @@ int ShowMessageBox(const std::string& sjisText, UINT type) {
     }
 }
 
+int WriteMessageBox(const std::string& sjisText, UINT type) {
+    std::fprintf(stderr, "vkt: %s\n", SjisToQt(sjisText).toLocal8Bit().constData());
+    const UINT buttons = type & 0x0F;
+    return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDNO : IDOK;
+}
+
 } // namespace
+
+void InstallConsoleMessageBoxes() {
+    SetMessageBoxHandler(WriteMessageBox);
+}
 
 void InstallGuiMessageBoxes() {
     SetMessageBoxHandler(ShowMessageBox);

@@ -8,3 +8,6 @@ void InstallFontSubstitutions();
 void InstallJapaneseTranslations(QApplication& app);
 // Message boxes shown as QMessageBox with the caption "Vkt".
 void InstallGuiMessageBoxes();
+// Message boxes written to stderr for runs that nobody watches (printing from the command line);
+// a question is answered No.
+void InstallConsoleMessageBoxes();
