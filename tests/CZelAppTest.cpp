@@ -462,6 +462,8 @@ TEST(CCommandLineInfo, Parse) {
         {{"--pdf-day", "o.pdf", "--day", "7", "a.vkt"}, CCommandLineInfo::FileExportPdf, "a.vkt", "", "o.pdf", 1, 7},
         {{"--pdf-day", "--day", "31", "o.pdf", "a.vkt"}, CCommandLineInfo::FileExportPdf, "a.vkt", "", "o.pdf", 1, 31},
         {{"--help"}, CCommandLineInfo::ShowHelp, "", ""},
+        {{"--example", "x.vkt"}, CCommandLineInfo::WriteExample, "x.vkt", ""},
+        {{"--example"}, CCommandLineInfo::Invalid, "", ""},
         {{"/p"}, CCommandLineInfo::Invalid, "", ""},
         {{"/pt", "a.vkt"}, CCommandLineInfo::Invalid, "", ""},
         {{"a.vkt", "b.vkt"}, CCommandLineInfo::Invalid, "", ""},

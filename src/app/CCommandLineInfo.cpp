@@ -68,6 +68,13 @@ CCommandLineInfo CCommandLineInfo::Parse(const QStringList& arguments) {
     }
     if (first == QLatin1String("--pdf") || first == QLatin1String("--pdf-day"))
         return ExportLine(arguments.mid(1), first == QLatin1String("--pdf") ? 0 : 1);
+    if (first == QLatin1String("--example")) {
+        if (arguments.size() != 2)
+            return InvalidLine(QStringLiteral("--example needs the file to write"));
+        info.m_nShellCommand = WriteExample;
+        info.m_strFileName = arguments[1];
+        return info;
+    }
     if (first.startsWith(QLatin1Char('-')) && first != QLatin1String("-"))
         return InvalidLine(QStringLiteral("unknown option %1").arg(first));
     if (arguments.size() > 1)
@@ -92,6 +99,7 @@ QString CCommandLineInfo::Usage() {
         "       vkt --pdf-day OUT.pdf [--day N] FILE.vkt\n"
         "                                         write FILE's specified-day print of day N\n"
         "                                         (default: the roster's own day) to OUT.pdf\n"
+        "       vkt --example FILE.vkt            write an example roster of this month to a new FILE\n"
         "       vkt --help                        show this text\n"
         "Printing and export need no display and end with status 0 on success, 1 on failure.\n");
 }

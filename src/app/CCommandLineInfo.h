@@ -5,10 +5,10 @@
 
 class CCommandLineInfo {
 public:
-    enum Shell { FileNew, FileOpen, FilePrint, FilePrintTo, FileExportPdf, ShowHelp, Invalid };
+    enum Shell { FileNew, FileOpen, FilePrint, FilePrintTo, FileExportPdf, WriteExample, ShowHelp, Invalid };
 
     // arguments without the program name: [FILE], /p FILE, /pt FILE PRINTER [DRIVER PORT],
-    // --pdf OUT FILE, --pdf-day OUT [--day N] FILE, --help
+    // --pdf OUT FILE, --pdf-day OUT [--day N] FILE, --example FILE, --help
     static CCommandLineInfo Parse(const QStringList& arguments);
     static QString Usage();
     // Whether the line prints or exports and ends, with nobody at the screen.

@@ -1,10 +1,34 @@
 #include "app/CCommandLineInfo.h"
 #include "app/CZelApp.h"
+#include "doc/CZelDoc.h"
+#include "doc/ExampleRoster.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <cstdio>
+#include <ctime>
+
+namespace {
+
+// The roster a first run opens: this month, written only where no file is yet.
+int WriteExampleRoster(const QString& path) {
+    const std::string localPath = QFile::encodeName(path).toStdString();
+    if (QFileInfo::exists(path)) {
+        std::fprintf(stderr, "vkt: %s exists already; nothing written\n", localPath.c_str());
+        return 1;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    CZelDoc doc;
+    FillExampleRoster(doc.m_record, local.tm_year + 1900, local.tm_mon + 1);
+    return doc.OnSaveDocument(localPath) ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -20,6 +44,9 @@ int main(int argc, char* argv[]) {
                      qPrintable(CCommandLineInfo::Usage()));
         return 2;
     }
+
+    if (commandLine.m_nShellCommand == CCommandLineInfo::WriteExample)
+        return WriteExampleRoster(commandLine.m_strFileName);
 
     // Printing and export from the command line need no display.
     if (commandLine.RunsUnattended() && qEnvironmentVariableIsEmpty("DISPLAY") &&
